@@ -7,7 +7,7 @@ packages=(
   libcurl4-openssl-dev libssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth openbox xdotool x11-utils imagemagick
+  xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
   php-cli
   clang-14 libclang-rt-14-dev
   python3
