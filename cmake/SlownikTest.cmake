@@ -18,3 +18,17 @@ function(slownik_add_test name)
     DISCOVERY_TIMEOUT 120
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0" TIMEOUT 300)
 endfunction()
+
+# slownik_add_realwindow_test(<name> <script.py>)
+# A Python test that drives the built programs on a private Xvfb display
+# (platform/testing/xsession.py). Screenshots go to <build>/realwindow-artifacts.
+# They take the display resource one at a time, so mouse drags are not starved.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+function(slownik_add_realwindow_test name script)
+  add_test(NAME ${name} COMMAND Python3::Interpreter "${script}" -v)
+  set_tests_properties(${name} PROPERTIES
+    LABELS realwindow
+    TIMEOUT 600
+    RESOURCE_LOCK xdisplay
+    ENVIRONMENT "SLOWNIK_APP_DIR=${SLOWNIK_APP_DIR};SLOWNIK_ARTIFACTS=${CMAKE_BINARY_DIR}/realwindow-artifacts;SLOWNIK_BUILD_DIR=${CMAKE_BINARY_DIR};PYTHONDONTWRITEBYTECODE=1")
+endfunction()

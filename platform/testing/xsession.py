@@ -80,6 +80,9 @@ class XSession:
             if proc.poll() is None:
                 proc.kill()
                 proc.wait()
+            for pipe in (proc.stdout, proc.stderr):
+                if pipe:
+                    pipe.close()
         for proc in (self.wm, self.xvfb):
             if proc and proc.poll() is None:
                 proc.terminate()
@@ -183,6 +186,17 @@ class XSession:
         if window:
             args += ["--window", window]
         self.xdotool(*args, *keys)
+
+    def menu_pick(self, x, y, index):
+        """Right-clicks at (x, y) and picks the index-th item (1 = first, separators
+        not counted) of the popup menu that opens, by keyboard."""
+        self.click(x, y, button=3)
+        time.sleep(0.4)
+        for _ in range(index):
+            self.xdotool("key", "Down")
+            time.sleep(0.05)
+        self.xdotool("key", "Return")
+        time.sleep(0.3)
 
     def type_text(self, text):
         self.xdotool("type", "--delay", 30, text)
