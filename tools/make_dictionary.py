@@ -199,7 +199,7 @@ def main(argv=None):
                   file=sys.stderr)
         return 1
     except OSError as exc:
-        print("%s: %s" % (sys.argv[0], exc), file=sys.stderr)
+        print("%s: %s" % (parser.prog, exc), file=sys.stderr)
         return 1
     if args.stats:
         print_stats(entries)
