@@ -148,6 +148,8 @@ void TForm1::FormCreate(const std::string& katalog)
     // 7. The place is applied as it is, also off the visible screen.
     move(Ustawienia.Lewo, Ustawienia.Gora);
     resize(std::max(Ustawienia.Szerokosc, MinimalnaSzerokosc), Wysokosc);
+    // A hidden window gets its resize event only when shown; lay out now.
+    FormResize();
     // 8.
     Timer1->setInterval(Ustawienia.Interwal);
     // 9.
