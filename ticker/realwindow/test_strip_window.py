@@ -66,6 +66,23 @@ class StripWindowTest(unittest.TestCase):
         self.assertEqual(size, 72)
         self.assertEqual(record, (2, 120, 300, 300, 140, "*wszystkie", 1))
 
+    def test_minimise_and_restore_keep_the_place_while_the_ticker_goes_on(self):
+        band = (200 + 16, 200 + 21, 306, 17)
+        wait_for(lambda: any(px == (255, 255, 255) for row in self.x.pixels(*band) for px in row),
+                 timeout=20, what="white text on the strip")
+        before = self.x.pixels(*band)
+        self.x.click(200 + 10, 200 + 8)  # the minimise picture
+        wait_for(lambda: "_NET_WM_STATE_HIDDEN" in self.x.net_wm_state(self.win), what="the strip minimised")
+        self.assertFalse(self.x.is_viewable(self.win))
+        time.sleep(1.0)
+        self.x.run("wmctrl", "-i", "-a", self.win, check=True)
+        wait_for(lambda: self.x.is_viewable(self.win), what="the strip restored")
+        self.assertEqual(self.x.geometry(self.win), (200, 200, 350, 52))
+        self.assertIn("_NET_WM_STATE_ABOVE", self.x.net_wm_state(self.win))
+        time.sleep(0.3)
+        self.shot("restored")
+        self.assertNotEqual(self.x.pixels(*band), before, "the ticker stood still while minimised")
+
     def test_close_request_from_the_window_system_saves_and_ends(self):
         self.x.drag(260, 205, 300, 255)
         wait_for(lambda: self.x.geometry(self.win)[:2] == (240, 250), what="the strip moved")
