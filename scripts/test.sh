@@ -14,3 +14,6 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSLOWNIK_SANITIZE=ON
 cmake --build build-asan -j"$jobs"
 ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE realwindow
+
+# Every reader under libFuzzer for a bounded time (scripts/fuzz.sh SECONDS runs longer).
+bash scripts/fuzz.sh "${SLOWNIK_FUZZ_SECONDS:-45}"
