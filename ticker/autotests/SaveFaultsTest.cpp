@@ -70,7 +70,7 @@ std::string image(const TUstawienia& u)
 
 std::vector<std::string> manyLines(char letter)
 {
-    return std::vector<std::string>(40000, std::string("\"") + letter + "\";\"polski\";\"kategoria\"");
+    return std::vector<std::string>(10000, std::string("\"") + letter + "\";\"polski\";\"kategoria\"");
 }
 
 std::string joined(const std::vector<std::string>& lines)
@@ -100,7 +100,7 @@ TEST(SaveFaults, KilledDictionarySaveLeavesOldOrNewFile)
     QTemporaryDir dir;
     const auto path = dir.filePath(QStringLiteral("slownik.txt")).toStdString();
     const auto newLines = manyLines('b');
-    killDuringSaves(path, joined(manyLines('a')), joined(newLines), [&] { ZapiszLinie(path, newLines); }, 20000);
+    killDuringSaves(path, joined(manyLines('a')), joined(newLines), [&] { ZapiszLinie(path, newLines); }, 150000);
 }
 
 TEST(SaveFaults, FullDiskKeepsTheOldSettingsAndDictionary)
