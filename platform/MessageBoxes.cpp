@@ -79,15 +79,15 @@ BoxButton MessageBoxes::showTitled(BoxKind kind, const QString& title, const QSt
             QMessageBox::NoButton, QApplication::activeWindow());
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     struct Choice {
-        BoxButton button;
         const char* caption;
+        BoxButton button;
         QMessageBox::ButtonRole role;
     };
     const Choice choices[] = {
-        {BoxYes, "&Yes", QMessageBox::YesRole},
-        {BoxNo, "&No", QMessageBox::NoRole},
-        {BoxOk, "OK", QMessageBox::AcceptRole},
-        {BoxCancel, "Cancel", QMessageBox::RejectRole},
+        {"&Yes", BoxYes, QMessageBox::YesRole},
+        {"&No", BoxNo, QMessageBox::NoRole},
+        {"OK", BoxOk, QMessageBox::AcceptRole},
+        {"Cancel", BoxCancel, QMessageBox::RejectRole},
     };
     std::vector<std::pair<QAbstractButton*, BoxButton>> made;
     for (const auto& choice : choices) {
