@@ -18,6 +18,9 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
+
+#include <chrono>
 
 TDownloadDialog* DownloadDialog = nullptr;
 
@@ -25,6 +28,8 @@ namespace {
 
 // A signature is 64 bytes; anything much longer is not one.
 constexpr std::uint64_t kMaxSignatureBytes = 4096;
+constexpr int kProbyWyswietlenia = 100;
+constexpr std::chrono::milliseconds kPrzerwaWyswietlenia{10};
 
 QString localPath(const std::string& path)
 {
@@ -83,11 +88,25 @@ void TDownloadDialog::setProgramEnder(std::function<void()> ender)
 void TDownloadDialog::showEvent(QShowEvent* event)
 {
     SkinnedDialog::showEvent(event);
-    // Once per showing, and only when the dialog is up: queued behind the show.
+    // Once per showing, queued behind the show.
     if (!aktywowanoPokaz_) {
         aktywowanoPokaz_ = true;
-        QTimer::singleShot(0, this, &TDownloadDialog::FormActivate);
+        QTimer::singleShot(0, this, [this] { aktywujGdyNaEkranie(kProbyWyswietlenia); });
     }
+}
+
+void TDownloadDialog::aktywujGdyNaEkranie(int proby)
+{
+    if (!isVisible())
+        return;
+    // The version check runs no events, so the dialog must have been drawn
+    // before it starts; a window system that never exposes it gets a second.
+    const QWindow* okno = windowHandle();
+    if (okno && !okno->isExposed() && proby > 0) {
+        QTimer::singleShot(kPrzerwaWyswietlenia, this, [this, proby] { aktywujGdyNaEkranie(proby - 1); });
+        return;
+    }
+    FormActivate();
 }
 
 void TDownloadDialog::hideEvent(QHideEvent* event)

@@ -53,6 +53,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void aktywujGdyNaEkranie(int proby);
     void pobierzPodpisany(const std::string& url, const std::string& plik);
     void zakonczPrzebieg();
 
