@@ -199,6 +199,8 @@ bool TDownloadDialog::Pobierz()
             QStringLiteral("Pobrano i zainstalowano nową wersję programu.\r\nProgram musi zostać uruchomiony ponownie."),
             BoxOk);
         if (odpowiedz == BoxOk) {
+            // Its connections closed first, so that the updater inherits no socket.
+            pobieranie_.reset();
             // Whether the start worked is not looked at: the program ends either way.
             QProcess::startDetached(localPath(katalog + "update"), {}, localPath(katalog));
             return false;
