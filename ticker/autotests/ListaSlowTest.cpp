@@ -6,6 +6,7 @@
 
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,11 @@ struct WierszListy {
     std::vector<std::string> angielskie; // entry 0 first
     std::vector<std::string> kategorie;
 };
+
+void PrintTo(const WierszListy& w, std::ostream* os)
+{
+    *os << w.nazwa;
+}
 
 class WierszeListy : public ::testing::TestWithParam<WierszListy> {};
 

@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -84,6 +85,11 @@ struct Residue {
     // Widths the box takes in turn, each for an equal share of the frames.
     std::vector<int> widths;
 };
+
+void PrintTo(const Residue& w, std::ostream* os)
+{
+    *os << w.name;
+}
 
 StanSlow lista(const std::vector<std::pair<const char*, const char*>>& entries)
 {
@@ -216,7 +222,7 @@ TEST(TPaintBox, DrawsBeforeItIsShownAndPaintsOnlyItsSurface)
     EXPECT_EQ(box.surface().size(), QSize(120, 17));
     QImage screen(120, 17, QImage::Format_RGB32);
     screen.fill(Qt::red);
-    box.render(&screen);
+    box.render(&screen, QPoint(), QRegion(), QWidget::DrawChildren);
     // Where nothing was drawn, what lies under the box shows through.
     EXPECT_EQ(screen.pixel(119, 16), QColor(Qt::red).rgb());
     int white = 0;
