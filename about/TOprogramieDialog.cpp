@@ -23,7 +23,6 @@ QLabel* etykieta(QWidget* parent, const char* name, const QString& text, QPoint 
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setStyleSheet(QStringLiteral("background: transparent;"));
     label->adjustSize();
     label->move(place);
     return label;

@@ -1,6 +1,7 @@
 #include "TKonfigDialog.h"
 
 #include "CategoryItems.h"
+#include "FlatGroupBox.h"
 #include "Cp1250.h"
 #include "PictureBox.h"
 #include "Spinner.h"
@@ -10,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -27,11 +27,8 @@ constexpr int kWysokoscPozycji = 16;
 
 QGroupBox* ramka(QWidget* parent, const char* name, const QString& caption, const QRect& place)
 {
-    auto* box = new QGroupBox(caption, parent);
+    auto* box = new FlatGroupBox(caption, parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setFlat(true);
-    // Painted like a window of its own, above the pictures it overlaps.
-    box->setAutoFillBackground(true);
     box->setGeometry(place);
     return box;
 }
@@ -70,6 +67,11 @@ TKonfigDialog::TKonfigDialog(QWidget* parent)
     : SkinnedDialog(parent, QStringLiteral("Konfiguracja"), QSize(306, 314), QStringLiteral("KONFIGURACJA"), 104)
 {
     KonfigDialog = this;
+    // The places were made for a narrower face than ours: drawn a little
+    // closer, the longest texts end before the controls beside them.
+    QFont zwarta = font();
+    zwarta.setLetterSpacing(QFont::PercentageSpacing, 90);
+    setFont(zwarta);
 
     Image2 = addBottomBar(QRect(0, 272, 306, 41));
     SpeedButton1 = przycisk(this, "SpeedButton1", QStringLiteral("Anuluj"), QRect(232, 290, 65, 21));

@@ -2,6 +2,7 @@
 // window, so they land on whatever lies on top at that point.
 #include "TOprogramieDialog.h"
 
+#include "AppFonts.h"
 #include "PictureBox.h"
 
 #include <QLabel>
@@ -133,6 +134,12 @@ TEST_F(OprogramieDialogTest, ComponentsSitAtTheirPlaces)
     EXPECT_EQ(dialog_->Label3->pos(), QPoint(290, 3));
     EXPECT_EQ(dialog_->Label3->text(), QStringLiteral("X"));
     EXPECT_TRUE(dialog_->Label3->font().bold());
+    for (QLabel* label : {dialog_->NazwaOkna, dialog_->Label1, dialog_->Label2, dialog_->Label3}) {
+        EXPECT_EQ(label->font().family(), AppFonts::windowFont().family()) << label->text().toStdString();
+        EXPECT_EQ(label->font().pixelSize(), 13) << label->text().toStdString();
+        EXPECT_FALSE(label->autoFillBackground());
+    }
+    EXPECT_EQ(dialog_->Label3->palette().color(QPalette::WindowText), QColor(Qt::black));
     EXPECT_EQ(dialog_->windowTitle(), QStringLiteral("O programie"));
     EXPECT_EQ(dialog_->size(), QSize(306, 293));
     // Both pictures are keyed: the colour of their bottom-left pixel is transparent.
@@ -183,6 +190,7 @@ TEST_F(OprogramieDialogTest, MemoIsReadOnlyWrapsScrollsAndHoldsTheFocus)
     EXPECT_TRUE(memo->isReadOnly());
     EXPECT_EQ(memo->palette().color(QPalette::Base), QColor(91, 194, 234));
     EXPECT_EQ(memo->font().pixelSize(), 12);
+    EXPECT_EQ(memo->font().family(), AppFonts::memoFont().family());
     EXPECT_EQ(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_TRUE(memo->verticalScrollBar()->isVisible());
     EXPECT_FALSE(memo->horizontalScrollBar()->isVisible());

@@ -3,6 +3,7 @@
 // XDG_CONFIG_HOME, message boxes answered and recorded.
 #include "TKonfigDialog.h"
 
+#include "AppFonts.h"
 #include "AutostartEntry.h"
 #include "Cp1250.h"
 #include "FileOps.h"
@@ -19,6 +20,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -178,7 +181,10 @@ TEST_F(KonfigDialogTest, ControlsSitAtTheirPlacesWithTheirTexts)
                            Label{dialog_->Label3, {48, 34}, "Kategoria"}}) {
         EXPECT_EQ(l.label->pos(), l.place) << l.text;
         EXPECT_EQ(l.label->text(), QString::fromUtf8(l.text));
+        EXPECT_EQ(l.label->font().family(), AppFonts::windowFont().family()) << l.text;
+        EXPECT_EQ(l.label->font().pixelSize(), 13) << l.text;
     }
+    EXPECT_EQ(dialog_->AutoStartCheck->font().family(), AppFonts::windowFont().family());
     EXPECT_EQ(dialog_->Label1->parentWidget(), dialog_->GroupBox1);
     EXPECT_EQ(dialog_->Label3->parentWidget(), dialog_->GroupBox2);
     EXPECT_EQ(dialog_->AutoStartCheck->parentWidget(), dialog_->GroupBox3);
@@ -192,6 +198,16 @@ TEST_F(KonfigDialogTest, ControlsSitAtTheirPlacesWithTheirTexts)
     EXPECT_EQ(dialog_->size(), QSize(306, 314));
     EXPECT_EQ(dialog_->PikseleEdit->text(), QStringLiteral("0"));
     EXPECT_EQ(dialog_->InterwalEdit->text(), QStringLiteral("0"));
+    // No text runs under the control beside it or out of its own box.
+    EXPECT_LE(dialog_->Label1->geometry().right(), dialog_->PikseleEdit->x());
+    EXPECT_LE(dialog_->Label2->geometry().right(), dialog_->InterwalEdit->x());
+    EXPECT_LE(dialog_->Label3->geometry().right(), dialog_->KategoriaCombo->x());
+    QCheckBox* check = dialog_->AutoStartCheck;
+    QStyleOptionButton option;
+    option.initFrom(check);
+    option.text = check->text();
+    EXPECT_LE(check->fontMetrics().horizontalAdvance(check->text()),
+              check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check).width());
 }
 
 TEST_F(KonfigDialogTest, TabVisitsTheFourInputsAndButtonsNeverTakeFocus)
