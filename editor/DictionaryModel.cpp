@@ -26,22 +26,22 @@ const std::array<QString, DictionaryModel::Columns>& DictionaryModel::headings()
 
 void DictionaryModel::load(const std::vector<std::string>& lines)
 {
-    std::vector<Row> rows(lines.size());
+    std::vector<Row> loaded(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::vector<std::string> fields = PodzielLinie(lines[i]);
         for (std::size_t k = 0; k < fields.size() && k < Columns; ++k)
-            rows[i][k] = fields[k].empty() ? std::string(" ") : fields[k];
+            loaded[i][k] = fields[k].empty() ? std::string(" ") : fields[k];
     }
     beginResetModel();
-    rows_ = std::move(rows);
+    rows_ = std::move(loaded);
     unstorable_.clear();
     endResetModel();
 }
 
-void DictionaryModel::clear(int rows)
+void DictionaryModel::clear(int count)
 {
     beginResetModel();
-    rows_.assign(static_cast<std::size_t>(rows), Row{});
+    rows_.assign(static_cast<std::size_t>(count), Row{});
     unstorable_.clear();
     endResetModel();
 }

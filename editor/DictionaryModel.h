@@ -27,7 +27,7 @@ public:
     // are dropped.
     void load(const std::vector<std::string>& lines);
     // The given number of empty rows.
-    void clear(int rows);
+    void clear(int count);
     void appendRow();
 
     [[nodiscard]] int rows() const { return static_cast<int>(rows_.size()); }

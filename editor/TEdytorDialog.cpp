@@ -47,7 +47,7 @@ TEdytorDialog::TEdytorDialog(QWidget* parent, const std::string& katalog)
     if (!katalog.empty())
         katalog_ = katalog;
     else
-        katalog_ = Form1 ? Form1->KatalogProgramu : ApplicationPaths::applicationDirectory();
+        katalog_ = Form1 != nullptr ? Form1->KatalogProgramu : ApplicationPaths::applicationDirectory();
 
     Image2 = addBottomBar(QRect(1, 309, 590, 36));
     Label1 = NazwaOkna;
@@ -100,6 +100,12 @@ TEdytorDialog::TEdytorDialog(QWidget* parent, const std::string& katalog)
         // At program start this runs outside any event handler.
         Application::reportError(QString::fromUtf8(error.what()));
     }
+}
+
+TEdytorDialog::~TEdytorDialog()
+{
+    if (EdytorDialog == this)
+        EdytorDialog = nullptr;
 }
 
 void TEdytorDialog::utworzPanel()

@@ -21,6 +21,7 @@ public:
     // The dictionary lives in the program directory: the main window's,
     // unless a test names another (with its trailing "/").
     explicit TEdytorDialog(QWidget* parent, const std::string& katalog = {});
+    ~TEdytorDialog() override;
 
     PictureBox* Image2;
     QLabel* Label1;
