@@ -1,6 +1,7 @@
 #include "CategoryItems.h"
 
 #include "Cp1250.h"
+#include "ListaSlow.h"
 #include "PlikSlownika.h"
 
 #include <QCollator>
@@ -11,7 +12,7 @@
 std::vector<std::string> CategoryItems::of(const std::optional<std::vector<std::string>>& kategorie)
 {
     if (!kategorie)
-        return {std::string(Wszystkie)};
+        return {std::string(WszystkieKategorie)};
 
     // Fixed to Polish so the order does not follow the process's locale.
     QCollator collator{QLocale(QLocale::Polish, QLocale::Poland)};

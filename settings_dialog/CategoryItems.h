@@ -19,6 +19,4 @@ public:
     // The first item that is the category with letter case ignored.
     [[nodiscard]] static std::optional<std::size_t> find(const std::vector<std::string>& items,
                                                          std::string_view kategoria);
-
-    static constexpr std::string_view Wszystkie = "*wszystkie";
 };

@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -237,6 +238,7 @@ TEST_F(KonfigDialogTest, ShowingFillsFromTheRecord)
     EXPECT_EQ(dialog_->InterwalEdit->text(), QStringLiteral("1999"));
     EXPECT_EQ(pozycjeBoxu(), kPozycje);
     EXPECT_FALSE(dialog_->KategoriaCombo->isEditable());
+    EXPECT_EQ(dialog_->KategoriaCombo->view()->sizeHintForRow(0), 16);
     EXPECT_TRUE(dialog_->AutoStartCheck->isChecked());
     EXPECT_TRUE(dialog_->PikseleEdit->isReadOnly());
     EXPECT_TRUE(dialog_->InterwalEdit->isReadOnly());
