@@ -61,12 +61,17 @@ class XSession:
         })
         self.env.pop("WAYLAND_DISPLAY", None)
         self.wm = None
+        self.processes = []
         if window_manager:
             self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            wait_for(lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"),
-                     what="the window manager")
-        self.processes = []
+            try:
+                # A loaded machine can take a while to bring openbox up.
+                wait_for(lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"),
+                         timeout=60, what="the window manager")
+            except BaseException:
+                self.close()
+                raise
 
     # -- lifetime -----------------------------------------------------------
     def __enter__(self):
