@@ -22,8 +22,12 @@ int naPlotno(std::int64_t v)
 
 std::string TekstSlowa(const TSlowo& slowo)
 {
-    FixedString<202> pierwsza(slowo.Polski.str() + "- ");
-    std::string tekst = pierwsza.str();
+    std::string tekst;
+    tekst.reserve(FixedString<202>::capacity() + slowo.Angielski.size());
+    tekst += slowo.Polski.view();
+    tekst += "- ";
+    FixedString<202> pierwsza(tekst);
+    tekst.assign(pierwsza.view());
     tekst += slowo.Angielski.view();
     return tekst;
 }

@@ -6,6 +6,8 @@
 #include "AutostartEntry.h"
 #include "FileOps.h"
 #include "KeyedPicture.h"
+#include "KlatkaTickera.h"
+#include "ListaSlow.h"
 #include "MessageBoxes.h"
 #include "PictureBox.h"
 #include "PlikKonfiguracji.h"
@@ -278,13 +280,18 @@ void TForm1::Przywrkonfiguracjdomyln1Click()
     }
 }
 
-void TForm1::WczytajSlownik(const std::string&)
+void TForm1::WczytajSlownik(const std::string& plik)
 {
-    // The word list arrives with the ticker.
+    WczytajListeSlow(*this, plik, Ustawienia.Kategoria.view(), [] {
+        MessageBoxes::show(BoxKind::Error, QStringLiteral("Nie udało się odczytać bazy danych."), BoxOk);
+    });
 }
 
 void TForm1::WyswietlSlowa()
 {
+    PaintBox1->setSeparator(SpacjaImg->picture());
+    RysujKlatke(*this, Ustawienia.Piksele, *PaintBox1);
+    PaintBox1->update();
 }
 
 void TForm1::Timer1Timer()
