@@ -37,12 +37,13 @@ const QString kInstalled =
 const QString kFailed =
     QStringLiteral("Nie udało się automatycznie zaktualizować programu.\r\nCzy chcesz pobrać pliki ręcznie?");
 
-const std::string kOldDictionary = "\"dom\";\"house\";\"a\"\r\n\"\xBF" "aba\";\"frog\";\"b\"\r\n";
-// One line known by letter case only, one new line given twice, one new line.
+const std::string kOldDictionary = "\"house\";\"dom\";\"a\"\r\n\"frog\";\"\xBF" "aba\";\"b\"\r\n";
+// Two lines known in another letter case (one by a Polish capital), one new
+// line given twice, one new line without a final line break.
 const std::string kNewDictionary =
-    "\"DOM\";\"HOUSE\";\"A\"\r\n\"kot\";\"cat\";\"b\"\n\"kot\";\"cat\";\"b\"\r\n\"\xAF" "ABA\";\"FROG\";\"B\"\r\n"
-    "\"\xB3\xF3" "d\xBC\";\"boat\";\"c\"";
-const std::string kMergedDictionary = kOldDictionary + "\"kot\";\"cat\";\"b\"\r\n\"\xB3\xF3" "d\xBC\";\"boat\";\"c\"\r\n";
+    "\"HOUSE\";\"DOM\";\"A\"\r\n\"cat\";\"kot\";\"b\"\n\"cat\";\"kot\";\"b\"\r\n\"FROG\";\"\xAF" "ABA\";\"B\"\r\n"
+    "\"boat\";\"\xB3\xF3" "d\x9F\";\"c\"";
+const std::string kMergedDictionary = kOldDictionary + "\"cat\";\"kot\";\"b\"\r\n\"boat\";\"\xB3\xF3" "d\x9F\";\"c\"\r\n";
 
 std::string programBytes()
 {

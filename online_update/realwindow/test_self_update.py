@@ -27,10 +27,10 @@ ARTIFACTS = Path(os.environ.get("SLOWNIK_ARTIFACTS", "realwindow-artifacts")) / 
 # Popup menu items, counted without separators.
 MENU_AKTUALIZUJ = 4
 
-OLD_DICTIONARY = '"dom";"house";"a"\r\n"kot";"cat";"a"\r\n'.encode("cp1250")
+OLD_DICTIONARY = '"house";"dom";"a"\r\n"cat";"kot";"a"\r\n'.encode("cp1250")
 # One line known in other letter case, two new ones (one given twice).
-NEW_DICTIONARY = '"DOM";"HOUSE";"A"\r\n"żaba";"frog";"b"\r\n"łódź";"boat";"b"\r\n"żaba";"frog";"b"\r\n'.encode("cp1250")
-MERGED_DICTIONARY = OLD_DICTIONARY + '"żaba";"frog";"b"\r\n"łódź";"boat";"b"\r\n'.encode("cp1250")
+NEW_DICTIONARY = '"HOUSE";"DOM";"A"\r\n"frog";"żaba";"b"\r\n"boat";"łódź";"b"\r\n"frog";"żaba";"b"\r\n'.encode("cp1250")
+MERGED_DICTIONARY = OLD_DICTIONARY + '"frog";"żaba";"b"\r\n"boat";"łódź";"b"\r\n'.encode("cp1250")
 
 
 class SelfUpdateTest(unittest.TestCase):
@@ -148,7 +148,7 @@ class SelfUpdateTest(unittest.TestCase):
         self.assertFalse((self.app / "konfig.cfg").exists())
         self.assertEqual(self.x.geometry(win_b)[:2], (200, 200))
         # Let the ticker bring in its first words.
-        time.sleep(4.0)
+        time.sleep(10.0)
         self.shot("3-version-b")
 
         self.assertEqual(self.requests(), [
