@@ -50,6 +50,11 @@ struct Click {
     bool closes;
 };
 
+void PrintTo(const Click& c, std::ostream* os)
+{
+    *os << c.where;
+}
+
 class OprogramieDialogClick : public OprogramieDialogTest, public ::testing::WithParamInterface<Click> {};
 
 TEST_P(OprogramieDialogClick, ClosesOnlyOnBackgroundAndX)

@@ -72,8 +72,8 @@ class AboutWindowTest(unittest.TestCase):
         bx, by = place[:2]
         self.assertEqual(self.pixel(bx + 100, by + 190), MEMO_COLOUR)
         self.assertEqual(self.pixel(bx + 5, by + 280), STRIP_COLOUR)
-        self.shot("1-opened")
         self.assert_strip_scrolls()
+        self.shot("1-opened")
 
         # Clicks on the texts, the decoration and inside the memo leave it open.
         for x, y in ((22, 47), (40, 215), (275, 280), (100, 120)):

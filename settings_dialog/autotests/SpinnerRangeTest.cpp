@@ -14,6 +14,11 @@ struct Step {
     std::int32_t expected;
 };
 
+void PrintTo(const Step& s, std::ostream* os)
+{
+    *os << s.shown << (s.direction > 0 ? " up in " : " down in ") << s.minimum << ".." << s.maximum;
+}
+
 class SpinnerStep : public ::testing::TestWithParam<Step> {};
 
 TEST_P(SpinnerStep, StaysWithinRangeAndStepsFromNearestEnd)

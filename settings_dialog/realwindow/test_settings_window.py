@@ -76,8 +76,8 @@ class SettingsWindowTest(unittest.TestCase):
         # The black border round a face in the strip colour.
         self.assertEqual(self.x.pixels(dx, dy + 150, 1, 1)[0][0], (0, 0, 0))
         self.assertEqual(self.x.pixels(dx + 3, dy + 150, 1, 1)[0][0], STRIP_COLOUR)
-        self.shot("1-opened")
         self.assert_strip_scrolls()
+        self.shot("1-opened")
 
         # The title picture moves the dialog.
         self.x.drag(dx + 40, dy + 20, dx + 40 - 300, dy + 20 - 150)
