@@ -93,6 +93,12 @@ TOprogramieDialog::TOprogramieDialog(QWidget* parent)
     connect(Image2, &PictureBox::clicked, this, &TOprogramieDialog::Image2Click);
 }
 
+TOprogramieDialog::~TOprogramieDialog()
+{
+    if (OprogramieDialog == this)
+        OprogramieDialog = nullptr;
+}
+
 QUrl TOprogramieDialog::stronaDomowa()
 {
     return QUrl(QStringLiteral(SLOWNIK_HOME_PAGE));

@@ -16,6 +16,7 @@ class TOprogramieDialog final : public SkinnedDialog {
     Q_OBJECT
 public:
     explicit TOprogramieDialog(QWidget* parent);
+    ~TOprogramieDialog() override;
 
     QLabel* Label1;
     QLabel* Label2;

@@ -1,8 +1,8 @@
 #include "TKonfigDialog.h"
 
 #include "CategoryItems.h"
-#include "FlatGroupBox.h"
 #include "Cp1250.h"
+#include "FlatGroupBox.h"
 #include "PictureBox.h"
 #include "Spinner.h"
 #include "TForm1.h"
@@ -111,6 +111,12 @@ TKonfigDialog::TKonfigDialog(QWidget* parent)
     connect(Image2, &PictureBox::pressed, this, [this] { TloRamkaMouseDown(Image2); });
     connect(SpeedButton1, &QToolButton::clicked, this, &TKonfigDialog::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TKonfigDialog::SpeedButton2Click);
+}
+
+TKonfigDialog::~TKonfigDialog()
+{
+    if (KonfigDialog == this)
+        KonfigDialog = nullptr;
 }
 
 void TKonfigDialog::showEvent(QShowEvent* event)

@@ -20,6 +20,7 @@ class TKonfigDialog final : public SkinnedDialog {
     Q_OBJECT
 public:
     explicit TKonfigDialog(QWidget* parent);
+    ~TKonfigDialog() override;
 
     PictureBox* Image2;
     QToolButton* SpeedButton1;
