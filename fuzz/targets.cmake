@@ -1,0 +1,11 @@
+# The word-list load and the update's reading of its files, fuzzed beside the
+# dictionary rules and the settings record.
+add_library(fuzz_readers STATIC
+  ${root}/ticker/ListaSlow.cpp
+  ${root}/online_update/UpdateSteps.cpp)
+target_include_directories(fuzz_readers PUBLIC ${root}/online_update ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(fuzz_readers PUBLIC fuzz_core)
+
+fuzz_target(fuzz_word_list ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_word_list.cpp fuzz_readers)
+fuzz_target(fuzz_merge ${root}/online_update/fuzz/fuzz_merge.cpp fuzz_readers)
+fuzz_target(fuzz_version_reply ${root}/online_update/fuzz/fuzz_version_reply.cpp fuzz_readers)
