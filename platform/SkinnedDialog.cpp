@@ -79,7 +79,7 @@ void SkinnedDialog::Pokaz()
     } else {
         const QScreen* screen = QGuiApplication::primaryScreen();
         const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        move(area.topLeft() + QPoint((area.width() - width()) / 2, (area.height() - height()) / 2));
     }
     exec();
 }

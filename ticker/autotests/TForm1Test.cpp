@@ -25,6 +25,8 @@ protected:
     void SetUp() override
     {
         ::setenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit().constData(), 1);
+        // An empty dictionary loads without a word.
+        FileOps::writeAtomically(dir() + "slownik.txt", "");
         MessageBoxes::setResponder([this](const BoxRecord& box) {
             boxes_.push_back(box);
             return BoxOk;
@@ -80,6 +82,7 @@ TEST_P(LayoutRows, PiecesFollowTheWidth)
     QTemporaryDir app;
     QTemporaryDir config;
     ::setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
+    FileOps::writeAtomically(app.path().toStdString() + "/slownik.txt", "");
     TForm1 form(app.path().toStdString() + "/");
     form.show();
     form.resize(GetParam().width, TForm1::Wysokosc);
