@@ -148,14 +148,15 @@ Downloader::~Downloader()
     curl_easy_cleanup(handleOf(curl_));
 }
 
-void Downloader::download(const std::string& url, const std::string& target, const ProgressHandler& progress)
+void Downloader::download(const std::string& url, const std::string& target, const ProgressHandler& progress,
+                          std::uint64_t maxBytes)
 {
     // A file without write permission is not replaced, as by every other writer of ours.
     if (FileOps::isReadOnly(target))
         throw DownloadError("Cannot create file \"" + target + "\". " + FileOps::describeError(EACCES));
     PartFile part(target);
     Transfer transfer;
-    transfer.maxBytes = limits_.maxFileBytes;
+    transfer.maxBytes = maxBytes ? maxBytes : limits_.maxFileBytes;
     transfer.progress = progress ? &progress : nullptr;
     const int fd = part.fd();
     transfer.sink = [fd](const char* data, std::size_t size) { return writeFully(fd, data, size); };
@@ -204,6 +205,7 @@ void Downloader::perform(const std::string& url, Transfer& transfer)
         curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
     } else {
         curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 1L);
+        curl_easy_setopt(curl, CURLOPT_TIMEOUT, limits_.quietRequestSeconds);
     }
 
     const CURLcode result = curl_easy_perform(curl);

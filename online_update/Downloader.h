@@ -16,11 +16,17 @@
 class Downloader final {
 public:
     struct Limits {
-        long connectTimeoutSeconds = 15;
-        // A transfer slower than this many bytes a second for lowSpeedSeconds has died.
+        long connectTimeoutSeconds = 10;
+        // A transfer slower than this many bytes a second for lowSpeedSeconds
+        // has died. Meanwhile the progress handler keeps the window alive and
+        // offers a cancel.
         long lowSpeedBytesPerSecond = 1;
-        long lowSpeedSeconds = 30;
-        std::uint64_t maxFileBytes = 256u * 1024u * 1024u;
+        long lowSpeedSeconds = 20;
+        // A request without a progress handler runs no window events and
+        // cannot be cancelled, so the window looks frozen while it lasts: it
+        // is bounded as a whole, connecting included.
+        long quietRequestSeconds = 10;
+        std::uint64_t maxFileBytes = 64u * 1024u * 1024u;
         long maxRedirects = 5;
     };
 
@@ -34,8 +40,10 @@ public:
     Downloader& operator=(const Downloader&) = delete;
     ~Downloader();
 
-    // Stores the reply body in target, replacing it.
-    void download(const std::string& url, const std::string& target, const ProgressHandler& progress = {});
+    // Stores the reply body in target, replacing it; the body may be at most
+    // maxBytes long (0: the limits' maxFileBytes).
+    void download(const std::string& url, const std::string& target, const ProgressHandler& progress = {},
+                  std::uint64_t maxBytes = 0);
     // The reply body, which may be at most maxBytes long.
     [[nodiscard]] std::string fetch(const std::string& url, std::uint64_t maxBytes);
 

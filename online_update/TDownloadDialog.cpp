@@ -26,8 +26,10 @@ TDownloadDialog* DownloadDialog = nullptr;
 
 namespace {
 
-// A signature is 64 bytes; anything much longer is not one.
+// A signature is 64 bytes and the version reply a digit or two; anything
+// much longer is neither.
 constexpr std::uint64_t kMaxSignatureBytes = 4096;
+constexpr std::uint64_t kMaxReplyBytes = 64 * 1024;
 constexpr int kProbyWyswietlenia = 100;
 constexpr std::chrono::milliseconds kPrzerwaWyswietlenia{10};
 
@@ -176,7 +178,8 @@ bool TDownloadDialog::Pobierz()
         const std::string rozmiarProgramu = RozmiarPliku(katalog + "slownik");
         const std::string rozmiarSlownika = RozmiarPliku(katalog + "slownik.txt");
         // 4. No progress handler: this request runs no events and cannot be cancelled.
-        pobieranie_->download(serwer_.versionCheckUrl(rozmiarProgramu, rozmiarSlownika), katalog + "temp.tmp");
+        pobieranie_->download(serwer_.versionCheckUrl(rozmiarProgramu, rozmiarSlownika), katalog + "temp.tmp", {},
+                              kMaxReplyBytes);
         // 5.
         if (SprawdzOdpowiedz(katalog + "temp.tmp") == OdpowiedzWersji::Aktualna) {
             MessageBoxes::show(BoxKind::Information, QStringLiteral("Posiadasz najnowszą wersję programu."), BoxOk);
