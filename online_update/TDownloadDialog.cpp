@@ -189,13 +189,13 @@ bool TDownloadDialog::Pobierz()
         // 6.
         KtoryPlikLabel->setText(QStringLiteral("1/2"));
         KtoryPlikLabel->adjustSize();
-        pobierzPodpisany(serwer_.dictionaryUrl(), katalog + "slownik_nowy.txt");
+        pobierzPodpisany(serwer_.dictionaryUrl(), katalog + "slownik_nowy.txt", &looksLikeDictionary);
         // 7.
         ScalSlowniki(katalog + "slownik.txt", katalog + "slownik_nowy.txt");
         // 8.
         KtoryPlikLabel->setText(QStringLiteral("2/2"));
         KtoryPlikLabel->adjustSize();
-        pobierzPodpisany(serwer_.programUrl(), katalog + "slownik_nowy");
+        pobierzPodpisany(serwer_.programUrl(), katalog + "slownik_nowy", &looksLikeProgram);
         // 9.
         const BoxButton odpowiedz = MessageBoxes::show(
             BoxKind::Information,
@@ -223,7 +223,8 @@ bool TDownloadDialog::Pobierz()
     }
 }
 
-void TDownloadDialog::pobierzPodpisany(const std::string& url, const std::string& plik)
+void TDownloadDialog::pobierzPodpisany(const std::string& url, const std::string& plik,
+                                       bool (*wyglada)(const std::string&))
 {
     pobieranie_->download(url, plik, [this](Downloader& sender, std::uint32_t postep, std::uint32_t rozmiar, bool& anuluj) {
         PostepPobierania(sender, postep, rozmiar, anuluj);
@@ -232,6 +233,8 @@ void TDownloadDialog::pobierzPodpisany(const std::string& url, const std::string
         const std::string podpis = pobieranie_->fetch(UpdateServer::signatureUrlOf(url), kMaxSignatureBytes);
         if (!podpisy_.verifyFile(plik, podpis))
             throw UpdateError("The signature of " + url + " does not match");
+        if (!wyglada(plik))
+            throw UpdateError(url + " is not the kind of file its name says");
     } catch (...) {
         // An unverified download must not stay where the next step would use it.
         (void)FileOps::deleteFile(plik);

@@ -54,7 +54,7 @@ protected:
 
 private:
     void aktywujGdyNaEkranie(int proby);
-    void pobierzPodpisany(const std::string& url, const std::string& plik);
+    void pobierzPodpisany(const std::string& url, const std::string& plik, bool (*wyglada)(const std::string&));
     void zakonczPrzebieg();
 
     bool Anulowano = false;

@@ -57,3 +57,13 @@ void ScalSlowniki(const std::string& slownik, const std::string& pobrany)
     // A file left behind is overwritten by the next update.
     (void)FileOps::deleteFile(pobrany);
 }
+
+bool looksLikeProgram(const std::string& plik)
+{
+    return FileOps::readAll(plik).starts_with("\x7f" "ELF");
+}
+
+bool looksLikeDictionary(const std::string& plik)
+{
+    return FileOps::readAll(plik).find('\0') == std::string::npos;
+}

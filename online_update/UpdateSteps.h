@@ -30,3 +30,11 @@ enum class OdpowiedzWersji { Aktualna, Nowsza };
 // downloaded file. When reading or writing fails, the FileError is thrown
 // and the downloaded file stays.
 void ScalSlowniki(const std::string& slownik, const std::string& pobrany);
+
+// Each signature covers only its own file's bytes, so someone on the path
+// could serve one signed file in place of the other. Before a download is
+// used it must also look like what it stands for: the program an ELF
+// executable, the dictionary a text without NUL bytes (its fields never hold
+// one). Throw FileError when the file cannot be read.
+[[nodiscard]] bool looksLikeProgram(const std::string& plik);
+[[nodiscard]] bool looksLikeDictionary(const std::string& plik);
