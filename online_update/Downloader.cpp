@@ -30,6 +30,16 @@ CURL* handleOf(void* curl)
     return static_cast<CURL*>(curl);
 }
 
+CURLM* multiOf(void* multi)
+{
+    return static_cast<CURLM*>(multi);
+}
+
+// While a server sends nothing, the transfer is looked at (and the progress
+// handler, which serves window events, is run) this often; libcurl's own
+// loop would wait up to a second.
+constexpr int kPollMilliseconds = 50;
+
 void initialiseLibraryOnce()
 {
     static const bool ready = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
@@ -135,16 +145,21 @@ private:
 
 Downloader::Downloader() : Downloader(Limits{}) {}
 
-Downloader::Downloader(const Limits& limits) : curl_(nullptr), limits_(limits)
+Downloader::Downloader(const Limits& limits) : curl_(nullptr), multi_(nullptr), limits_(limits)
 {
     initialiseLibraryOnce();
     curl_ = curl_easy_init();
-    if (!curl_)
+    multi_ = curl_multi_init();
+    if (!curl_ || !multi_) {
+        curl_multi_cleanup(multiOf(multi_));
+        curl_easy_cleanup(handleOf(curl_));
         throw DownloadError("The download service cannot be started");
+    }
 }
 
 Downloader::~Downloader()
 {
+    curl_multi_cleanup(multiOf(multi_));
     curl_easy_cleanup(handleOf(curl_));
 }
 
@@ -208,7 +223,23 @@ void Downloader::perform(const std::string& url, Transfer& transfer)
         curl_easy_setopt(curl, CURLOPT_TIMEOUT, limits_.quietRequestSeconds);
     }
 
-    const CURLcode result = curl_easy_perform(curl);
+    CURLM* multi = multiOf(multi_);
+    CURLcode result = CURLE_FAILED_INIT;
+    if (curl_multi_add_handle(multi, curl) == CURLM_OK) {
+        int running = 1;
+        while (running) {
+            if (curl_multi_perform(multi, &running) != CURLM_OK)
+                break;
+            if (running && curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr) != CURLM_OK)
+                break;
+        }
+        int left = 0;
+        while (const CURLMsg* message = curl_multi_info_read(multi, &left)) {
+            if (message->msg == CURLMSG_DONE && message->easy_handle == curl)
+                result = message->data.result;
+        }
+        curl_multi_remove_handle(multi, curl);
+    }
     // The error buffer lives on this stack frame only.
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
     if (transfer.handlerError)

@@ -53,5 +53,7 @@ private:
     void perform(const std::string& url, Transfer& transfer);
 
     void* curl_;
+    // Drives each transfer and keeps the connections between requests.
+    void* multi_;
     Limits limits_;
 };
