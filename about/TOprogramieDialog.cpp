@@ -19,15 +19,6 @@ std::function<void(const QUrl&)> TOprogramieDialog::otworzStrone = [](const QUrl
 
 namespace {
 
-QLabel* etykieta(QWidget* parent, const char* name, const QString& text, QPoint place)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->adjustSize();
-    label->move(place);
-    return label;
-}
-
 PictureBox* obrazek(QWidget* parent, const char* name, const QString& resource, const QRect& place)
 {
     auto* picture = new PictureBox(parent);

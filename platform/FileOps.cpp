@@ -92,6 +92,33 @@ bool isReadOnly(const std::string& path)
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
 }
 
+namespace {
+
+// Writes the bytes to a new temporary file beside path, flushed to disk, with
+// the given mode; returns its name. Throws FileError as writeAtomically does.
+std::string writeTemporary(const std::string& path, std::string_view bytes, mode_t mode)
+{
+    std::string temp = path + ".XXXXXX";
+    Descriptor fd(::mkstemp(temp.data()));
+    if (fd.get() < 0)
+        throw FileError(cannotCreate(path, errno));
+    if (::fchmod(fd.get(), mode) != 0 || !writeFully(fd.get(), bytes) || ::fsync(fd.get()) != 0 ||
+        ::close(fd.release()) != 0) {
+        ::unlink(temp.c_str());
+        throw FileError("Stream write error");
+    }
+    return temp;
+}
+
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
 void writeAtomically(const std::string& path, std::string_view bytes)
 {
     struct stat old {};
@@ -101,31 +128,28 @@ void writeAtomically(const std::string& path, std::string_view bytes)
     if (exists && (old.st_mode & 0222) == 0)
         throw FileError(cannotCreate(path, EACCES));
 
-    std::string temp = path + ".XXXXXX";
-    Descriptor fd(::mkstemp(temp.data()));
-    if (fd.get() < 0)
-        throw FileError(cannotCreate(path, errno));
-    mode_t mode = 0644;
-    if (exists) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    if (::fchmod(fd.get(), mode) != 0 || !writeFully(fd.get(), bytes) || ::fsync(fd.get()) != 0) {
-        ::unlink(temp.c_str());
-        throw FileError("Stream write error");
-    }
-    if (::close(fd.release()) != 0) {
-        ::unlink(temp.c_str());
-        throw FileError("Stream write error");
-    }
+    const std::string temp = writeTemporary(path, bytes, exists ? (old.st_mode & 07777) : newFileMode());
     if (::rename(temp.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
         throw FileError(cannotCreate(path, error));
     }
+}
+
+bool writeIfAbsent(const std::string& path, std::string_view bytes)
+{
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0)
+        return false;
+    try {
+        const std::string temp = writeTemporary(path, bytes, newFileMode());
+        // The rename refuses to replace a file that appeared meanwhile.
+        if (renameNoReplace(temp, path))
+            return true;
+        ::unlink(temp.c_str());
+    } catch (const FileError&) {
+    }
+    return false;
 }
 
 bool deleteFile(const std::string& path)

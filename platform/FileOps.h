@@ -19,6 +19,11 @@ namespace FileOps {
 // and "Stream write error" when writing fails.
 void writeAtomically(const std::string& path, std::string_view bytes);
 
+// Creates the file with these bytes unless one of that name exists, as one
+// step (written beside it, flushed, renamed without replacing); false when
+// the file exists or could not be written.
+[[nodiscard]] bool writeIfAbsent(const std::string& path, std::string_view bytes);
+
 // True when the path is a file with no write permission bit for anyone.
 [[nodiscard]] bool isReadOnly(const std::string& path);
 

@@ -67,6 +67,15 @@ PictureBox* SkinnedDialog::addBottomBar(const QRect& place)
     return bar;
 }
 
+QLabel* SkinnedDialog::etykieta(QWidget* parent, const char* name, const QString& text, QPoint place)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->adjustSize();
+    label->move(place);
+    return label;
+}
+
 void SkinnedDialog::startMove(PictureBox* handle)
 {
     handle->beginWindowMove();

@@ -31,6 +31,8 @@ public:
     [[nodiscard]] static QImage titlePicture();
 
 protected:
+    // A label sized to its text, at its place on the parent.
+    static QLabel* etykieta(QWidget* parent, const char* name, const QString& text, QPoint place);
     // Hands the dialog to the window system's interactive move.
     static void startMove(PictureBox* handle);
     void keyPressEvent(QKeyEvent* event) override;

@@ -33,15 +33,6 @@ QGroupBox* ramka(QWidget* parent, const char* name, const QString& caption, cons
     return box;
 }
 
-QLabel* etykieta(QWidget* parent, const char* name, const QString& text, QPoint place)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->adjustSize();
-    label->move(place);
-    return label;
-}
-
 QLineEdit* pole(QWidget* parent, const char* name, const QRect& place)
 {
     auto* edit = new QLineEdit(QStringLiteral("0"), parent);
