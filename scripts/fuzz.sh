@@ -12,7 +12,7 @@ mkdir -p build-fuzz/findings
 summary=()
 status=0
 for exe in build-fuzz/fuzz_*; do
-  [ -x "$exe" ] || continue
+  [ -f "$exe" ] && [ -x "$exe" ] || continue
   name=$(basename "$exe")
   seeds="fuzz/corpus/$name"
   regressions="fuzz/regressions/$name"
