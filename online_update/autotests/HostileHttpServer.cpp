@@ -159,8 +159,8 @@ void HostileHttpServer::answer(int connection)
         hold(connection);
         return;
     case Behaviour::HeadersThenStall:
-        // Promises a body, sends a little of it and then nothing more.
-        head += "Content-Length: " + std::to_string(route.body.size() + 100000) + "\r\n\r\n";
+        // Promises a few bytes more than it sends (within every size cap), then sends nothing.
+        head += "Content-Length: " + std::to_string(route.body.size() + 10) + "\r\n\r\n";
         if (sendAll(connection, head + route.body, stopping_))
             hold(connection);
         return;
