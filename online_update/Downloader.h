@@ -24,8 +24,9 @@ public:
         long lowSpeedSeconds = 20;
         // A request without a progress handler runs no window events and
         // cannot be cancelled, so the window looks frozen while it lasts: it
-        // is bounded as a whole, connecting included.
-        long quietRequestSeconds = 10;
+        // is bounded as a whole, connecting included, and kept under the
+        // 5 s after which desktops call an unanswering window hung.
+        long quietRequestSeconds = 4;
         std::uint64_t maxFileBytes = 64u * 1024u * 1024u;
         long maxRedirects = 5;
     };
