@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "FullDisk.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -68,32 +70,6 @@ int microsecondsInAChild(const std::function<void()>& work)
     ::waitpid(child, nullptr, 0);
     return static_cast<int>(clock.nsecsElapsed() / 1000);
 }
-
-// Writes beyond this many bytes fail with EFBIG, as on a full disk, until
-// the object goes; the process itself stays alive (SIGXFSZ ignored).
-class FullDisk final {
-public:
-    explicit FullDisk(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, saved_.rlim_max};
-        ok_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-    ~FullDisk()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        ::signal(SIGXFSZ, previous_);
-    }
-    [[nodiscard]] bool ok() const { return ok_; }
-
-private:
-    rlimit saved_{};
-    sighandler_t previous_ = SIG_DFL;
-    bool ok_ = false;
-};
 
 TEST(EditorSaveFaults, KilledSaveLeavesTheOldOrTheNewDictionaryAndAWholeBackup)
 {
