@@ -2,7 +2,8 @@
 # Installs what is needed, builds the program and starts it from its ready
 # application folder (build/app: the executables with slownik.txt beside
 # them). Without a display it runs the strip under Xvfb for a few seconds
-# and writes a screenshot, slownik-screenshot.png, instead.
+# (the first entry comes in from beyond the right edge) and writes a
+# screenshot, slownik-screenshot.png, instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -23,7 +24,7 @@ openbox --sm-disable >/dev/null 2>&1 &
 sleep 1
 ./slownik &
 app_pid=$!
-sleep 6
+sleep 12
 import -window root -crop 400x100+150+175 ../../slownik-screenshot.png
 kill "$app_pid" 2>/dev/null || true
 echo "Screenshot written to $(cd ../.. && pwd)/slownik-screenshot.png"
