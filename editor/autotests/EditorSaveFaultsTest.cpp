@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include "FullDisk.h"
+#include "SaveFaults.h"
 
 #include <gtest/gtest.h>
 
@@ -49,26 +50,7 @@ std::string joined(const std::vector<std::string>& linie)
 // killed save left half-written.
 int removeLeftovers(const QString& dir)
 {
-    int left = 0;
-    for (const QString& name : QDir(dir).entryList(QDir::Files | QDir::Hidden)) {
-        if (name != QLatin1String("slownik.txt") && name != QLatin1String("slownik.bak"))
-            left += QFile::remove(dir + u'/' + name) ? 1 : 0;
-    }
-    return left;
-}
-
-// How long a child takes from its start to its end when it runs work once.
-int microsecondsInAChild(const std::function<void()>& work)
-{
-    QElapsedTimer clock;
-    clock.start();
-    const pid_t child = ::fork();
-    if (child == 0) {
-        work();
-        ::_exit(0);
-    }
-    ::waitpid(child, nullptr, 0);
-    return static_cast<int>(clock.nsecsElapsed() / 1000);
+    return removeFilesExcept(dir, {QStringLiteral("slownik.txt"), QStringLiteral("slownik.bak")});
 }
 
 TEST(EditorSaveFaults, KilledSaveLeavesTheOldOrTheNewDictionaryAndAWholeBackup)

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include "FullDisk.h"
+#include "SaveFaults.h"
 
 #include <gtest/gtest.h>
 
@@ -38,28 +39,10 @@ std::string dictionary(const char* english, int from, int to)
     return out;
 }
 
-int microsecondsInAChild(const std::function<void()>& work)
-{
-    QElapsedTimer clock;
-    clock.start();
-    const pid_t child = ::fork();
-    if (child == 0) {
-        work();
-        ::_exit(0);
-    }
-    ::waitpid(child, nullptr, 0);
-    return static_cast<int>(clock.nsecsElapsed() / 1000);
-}
-
 // Removes and counts what a killed write left beside the files.
 int removeLeftovers(const QString& dir, const QStringList& keep)
 {
-    int left = 0;
-    for (const QString& name : QDir(dir).entryList(QDir::Files | QDir::Hidden)) {
-        if (!keep.contains(name))
-            left += QFile::remove(dir + u'/' + name) ? 1 : 0;
-    }
-    return left;
+    return removeFilesExcept(dir, keep);
 }
 
 TEST(MergeSaveFaults, KilledMergeLeavesTheOldOrTheMergedDictionary)
